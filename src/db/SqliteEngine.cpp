@@ -56,7 +56,7 @@ Field fieldOf(sqlite3_stmt* stmt, int column, int firstRowType)
         field.type = FieldType::DateTime;
     else if (type.startsWith(QLatin1String("BLOB")))
         field.type = FieldType::Blob;
-    else if (type.startsWith(QLatin1String("MEMO")))
+    else if (type.startsWith(QLatin1String("MEMO")) || type == QLatin1String("LONGTEXT"))
         field.type = FieldType::Memo;
     else
         field.type = FieldType::Text;

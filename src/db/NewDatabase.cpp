@@ -1,5 +1,6 @@
 #include "db/NewDatabase.h"
 
+#include "app/Resources.h"
 #include "platform/Passwords.h"
 
 #include <QFile>
@@ -12,6 +13,7 @@ namespace NewDatabase {
 
 QString schemaText()
 {
+    initDossaraResources();
     QFile file(QStringLiteral(":/schema.sql"));
     if (!file.open(QIODevice::ReadOnly))
         return {};

@@ -39,6 +39,8 @@ TdmData::~TdmData()
 
 QString TdmData::databaseFile() const
 {
+    if (!m_dataFolderOverride.isEmpty())
+        return QDir(m_dataFolderOverride).filePath(QStringLiteral("Dossara.mdb"));
     QString folder = m_settings->readString(QStringLiteral("config"), QStringLiteral("ds"));
     if (folder.trimmed().isEmpty())
         folder = ProgramFolder::path() + QDir::separator() + QStringLiteral("data") + QDir::separator();

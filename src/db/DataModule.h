@@ -33,8 +33,10 @@ public:
     // sets connected(). The splash callback receives each line to show.
     bool connected() const { return m_connected; }
     void setConnected(bool connected) { m_connected = connected; }
-    // The database file the settings name (data folder + "Dossara.mdb").
+    // The database file the settings name (data folder + "Dossara.mdb"), or
+    // the one in the folder given on the command line.
     QString databaseFile() const;
+    void setDataFolderOverride(const QString& folder) { m_dataFolderOverride = folder; }
 
     // ---- shared routines ----
     bool deleteByKey(const QString& table, qint64 key);
@@ -59,6 +61,7 @@ private:
     Connection m_connection;
     std::unique_ptr<IniSettings> m_settings;
     bool m_connected = false;
+    QString m_dataFolderOverride;
 };
 
 // The one data module of the program (set while a TdmData lives).

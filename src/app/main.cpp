@@ -1,3 +1,4 @@
+#include "admin/TfrmOperLogin.h"
 #include "app/AppTexts.h"
 #include "app/DatabaseOpener.h"
 #include "app/TfrmSplash.h"
@@ -70,6 +71,8 @@ int main(int argc, char* argv[])
     delete splash;
     splash = nullptr;
 
+    if (!TfrmOperLogin::run(LoginMode::FirstLogin, mainWindow))
+        return 0;
     mainWindow.show();
     return app.exec();
 }

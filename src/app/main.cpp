@@ -18,8 +18,11 @@ struct Arguments {
     QString newDatabase;  // --new-database FOLDER: create FOLDER/Dossara.mdb and stop
 };
 
-Arguments parseArguments(const QStringList& args)
+Arguments parseArguments(int argc, char* argv[])
 {
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
     Arguments parsed;
     for (int i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == QLatin1String("--data"))
@@ -44,10 +47,12 @@ int createDatabase(const QString& folder)
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    const Arguments arguments = parseArguments(app.arguments());
-    if (!arguments.newDatabase.isEmpty())
+    const Arguments arguments = parseArguments(argc, argv);
+    if (!arguments.newDatabase.isEmpty()) {
+        QCoreApplication tool(argc, argv); // no display needed to make a database
         return createDatabase(arguments.newDatabase);
+    }
+    QApplication app(argc, argv);
 
     auto* splash = new TfrmSplash;
     splash->show();

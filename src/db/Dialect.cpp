@@ -1,6 +1,13 @@
 #include "db/Dialect.h"
 
-QString translateStatement(const QString& statement, const DialectContext&)
+#include "db/DialectSyntax.h"
+#include "db/DialectTokens.h"
+#include "db/DialectTranslator.h"
+#include "db/EngineDialect.h"
+
+QString translateStatement(const QString& statement, const DialectContext& context)
 {
-    return statement;
+    const EngineDialect& engine = engineDialect(context.engine);
+    const std::vector<Token> tokens = tokenize(statement);
+    return DialectTranslator(engine, context).translate(parseSyntax(tokens));
 }

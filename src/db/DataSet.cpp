@@ -16,12 +16,6 @@ struct DataSet::Column {
     bool integral() const { return type == FieldType::Integer || type == FieldType::Bool; }
 };
 
-struct DataSet::SortKey {
-    int column;
-    bool descending;
-    std::vector<uint64_t> prefixes;
-};
-
 namespace {
 
 inline unsigned char foldAscii(unsigned char c)
@@ -396,45 +390,90 @@ bool DataSet::locate(const QString& fieldName, const QVariant& value)
 
 // ---------------------------------------------------------------- order
 
-void DataSet::computePrefixes(const Column& column, std::vector<uint64_t>& prefixes) const
+namespace {
+
+// Dense ranks (from 1) of keyed rows; rows left out keep rank 0.
+std::vector<uint32_t> denseRanks(std::vector<std::pair<uint64_t, uint32_t>>& keyed, size_t rows)
 {
-    prefixes.assign(m_physicalRows, 0);
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<uint32_t> ranks(rows, 0);
+    uint32_t rank = 0;
+    for (size_t i = 0; i < keyed.size(); ++i) {
+        if (i == 0 || keyed[i].first != keyed[i - 1].first)
+            ++rank;
+        ranks[keyed[i].second] = rank;
+    }
+    return ranks;
+}
+
+uint64_t foldedWord(std::string_view text, size_t from)
+{
+    uint64_t word = 0;
+    for (size_t i = from; i < from + 8; ++i) {
+        word <<= 8;
+        if (i < text.size())
+            word |= foldAscii(static_cast<unsigned char>(text[i]));
+    }
+    return word;
+}
+
+}
+
+// The rank of every row's value in one column: equal values share a rank,
+// nulls rank 0 (before everything). Sorting then compares integers only.
+std::vector<uint32_t> DataSet::rankRows(const Column& column) const
+{
+    if (column.numeric()) {
+        std::vector<std::pair<uint64_t, uint32_t>> keyed;
+        keyed.reserve(m_physicalRows);
+        for (uint32_t p = 0; p < m_physicalRows; ++p) {
+            if (!column.nulls[p])
+                keyed.push_back({column.integral() ? orderedBits(column.ints[p]) : orderedBits(column.reals[p]), p});
+        }
+        return denseRanks(keyed, m_physicalRows);
+    }
+    // Texts: by their first sixteen case-folded bytes, longer values compared in full on a tie.
+    struct Entry {
+        uint64_t head;
+        uint64_t tail;
+        uint32_t row;
+        bool longer;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(m_physicalRows);
     for (uint32_t p = 0; p < m_physicalRows; ++p) {
         if (column.nulls[p])
             continue;
-        if (column.integral()) {
-            prefixes[p] = orderedBits(column.ints[p]);
-        } else if (column.type == FieldType::Real) {
-            prefixes[p] = orderedBits(column.reals[p]);
-        } else {
-            const std::string_view raw = rawBytes(column, p);
-            uint64_t key = 0;
-            for (size_t i = 0; i < 8; ++i) {
-                key <<= 8;
-                if (i < raw.size())
-                    key |= foldAscii(static_cast<unsigned char>(raw[i]));
-            }
-            prefixes[p] = key;
-        }
+        const std::string_view value = rawBytes(column, p);
+        entries.push_back({foldedWord(value, 0), foldedWord(value, 8), p, value.size() > 16});
     }
-}
-
-int DataSet::compareFull(const Column& column, uint32_t a, uint32_t b) const
-{
-    const bool nullA = column.nulls[a];
-    const bool nullB = column.nulls[b];
-    if (nullA || nullB)
-        return nullA == nullB ? 0 : (nullA ? -1 : 1);
-    if (column.integral())
-        return column.ints[a] == column.ints[b] ? 0 : (column.ints[a] < column.ints[b] ? -1 : 1);
-    if (column.type == FieldType::Real)
-        return column.reals[a] == column.reals[b] ? 0 : (column.reals[a] < column.reals[b] ? -1 : 1);
-    return compareFolded(rawBytes(column, a), rawBytes(column, b));
+    const auto compare = [&](const Entry& a, const Entry& b) {
+        if (a.head != b.head)
+            return a.head < b.head ? -1 : 1;
+        if (a.tail != b.tail)
+            return a.tail < b.tail ? -1 : 1;
+        if (!a.longer && !b.longer)
+            return 0;
+        return compareFolded(rawBytes(column, a.row), rawBytes(column, b.row));
+    };
+    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) { return compare(a, b) < 0; });
+    std::vector<uint32_t> ranks(m_physicalRows, 0);
+    uint32_t rank = 0;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (i == 0 || compare(entries[i - 1], entries[i]) != 0)
+            ++rank;
+        ranks[entries[i].row] = rank;
+    }
+    return ranks;
 }
 
 void DataSet::sortBy(const QString& keys)
 {
-    std::vector<SortKey> sortKeys;
+    struct Key {
+        int column;
+        bool descending;
+    };
+    std::vector<Key> sortKeys;
     for (const QString& part : keys.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QStringList words = part.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (words.isEmpty())
@@ -443,33 +482,41 @@ void DataSet::sortBy(const QString& keys)
         if (column < 0)
             continue;
         const bool descending = words.size() > 1 && words[1].compare(QLatin1String("DESC"), Qt::CaseInsensitive) == 0;
-        sortKeys.push_back({column, descending, {}});
+        sortKeys.push_back({column, descending});
     }
     m_sortKeys = keys;
     if (sortKeys.empty()) {
         applyOrder(m_statementOrder);
         return;
     }
-    for (SortKey& key : sortKeys)
-        computePrefixes(m_columns[static_cast<size_t>(key.column)], key.prefixes);
 
-    // Rows changed in memory are compared by their stored values; the order
-    // is the order of what the statement read.
-    std::vector<uint32_t> order = m_statementOrder;
-    std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-        for (const SortKey& key : sortKeys) {
-            int cmp;
-            const uint64_t pa = key.prefixes[a];
-            const uint64_t pb = key.prefixes[b];
-            if (pa != pb)
-                cmp = pa < pb ? -1 : 1;
-            else
-                cmp = compareFull(m_columns[static_cast<size_t>(key.column)], a, b);
-            if (cmp != 0)
-                return key.descending ? cmp > 0 : cmp < 0;
+    // Fold the keys into one combined rank, key by key; rows changed in memory
+    // are ordered by what the statement read.
+    std::vector<uint32_t> combined(m_physicalRows, 0);
+    for (const Key& key : sortKeys) {
+        std::vector<uint32_t> ranks = rankRows(m_columns[static_cast<size_t>(key.column)]);
+        if (key.descending) {
+            const uint32_t highest = ranks.empty() ? 0 : *std::max_element(ranks.begin(), ranks.end());
+            for (uint32_t& rank : ranks)
+                rank = highest - rank;
         }
-        return false;
-    });
+        std::vector<std::pair<uint64_t, uint32_t>> keyed(m_physicalRows);
+        for (uint32_t p = 0; p < m_physicalRows; ++p)
+            keyed[p] = {(uint64_t(combined[p]) << 32) | ranks[p], p};
+        combined = denseRanks(keyed, m_physicalRows);
+    }
+    // Equal rows keep the order of the statement.
+    std::vector<std::pair<uint64_t, uint32_t>> ordered;
+    ordered.reserve(m_statementOrder.size());
+    for (size_t position = 0; position < m_statementOrder.size(); ++position) {
+        const uint32_t p = m_statementOrder[position];
+        ordered.push_back({(uint64_t(combined[p]) << 32) | uint32_t(position), p});
+    }
+    std::sort(ordered.begin(), ordered.end());
+    std::vector<uint32_t> order;
+    order.reserve(ordered.size());
+    for (const auto& entry : ordered)
+        order.push_back(entry.second);
     applyOrder(std::move(order));
 }
 

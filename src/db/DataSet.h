@@ -103,13 +103,11 @@ Q_SIGNALS:
 
 private:
     struct Column;
-    struct SortKey;
 
     uint32_t physical(int row) const { return m_order[static_cast<size_t>(row)]; }
     std::string_view rawBytes(const Column& column, uint32_t physicalRow) const;
     const QVariant* editedValue(uint32_t physicalRow, int column) const;
-    int compareFull(const Column& column, uint32_t a, uint32_t b) const;
-    void computePrefixes(const Column& column, std::vector<uint64_t>& prefixes) const;
+    std::vector<uint32_t> rankRows(const Column& column) const;
     void applyOrder(std::vector<uint32_t> order);
     static quint64 editKey(uint32_t physicalRow, int column) { return (quint64(physicalRow) << 16) | quint64(column); }
 

@@ -91,3 +91,14 @@ TEST(DataSet, LocateSumAndMemoryEdits)
     EXPECT_EQ(set.recordCount(), 3);
     EXPECT_EQ(set.text(0, 0), QStringLiteral("x-2"));
 }
+
+TEST(DataSet, SortComparesLongTextsInFullAndKeepsTiesInStatementOrder)
+{
+    DataSet set;
+    const QString path = QStringLiteral("\\\\文书档案\\行政类\\");
+    fill(set, {{path + "发文", "1", 1}, {path + "收文", "2", 1}, {path + "发文", "3", 1}, {path + "发文B", "4", 1}, {path + "发", "5", 1}});
+    set.sortBy("f_code ASC,f_num DESC");
+    EXPECT_EQ(column(set, 1), QStringList({"5", "1", "3", "4", "2"}));
+    set.sortBy("f_code DESC");
+    EXPECT_EQ(column(set, 1), QStringList({"2", "4", "1", "3", "5"}));
+}

@@ -37,7 +37,8 @@ public:
     void setDataSet(DataSet* dataSet);
     DataSet* dataSet() const;
 
-    // The designed columns of a grid, or the columns of a loaded layout.
+    // The designed columns of a grid, or the columns of a loaded layout. Until
+    // columns are given, every field of the data set is a column under its name.
     void setColumns(const QVector<GridColumn>& columns);
     const QVector<GridColumn>& columns() const;
     int gridColumnCount() const;
@@ -48,9 +49,11 @@ public:
     // Index of the first column with that field (without regard to case), -1 when none.
     int columnOfField(const QString& fieldName) const;
 
+    // Marks shown on the titles, on any number of columns; they do not sort.
     void setSortMark(int index, SortMark mark);
     SortMark sortMark(int index) const;
 
+    // The footer row under the rows (hidden by default).
     void setFooterVisible(bool visible);
     bool footerVisible() const;
     // The footer text of a column as shown (fixed text, formatted sum, or empty).
@@ -62,11 +65,31 @@ public:
     // Rows selected, in the data set's present order; the current row when none is selected.
     QVector<int> selectedRows() const;
 
+    // Cells of columns that are not read-only can be edited (off by default);
+    // an edit changes the data set's value in memory.
+    void setEditable(bool editable);
+
+    // The height of every row and of the footer.
+    int uniformRowHeight() const;
+
 Q_SIGNALS:
     void titleClicked(int index);
     void rowDoubleClicked(int row);
 
+protected:
+    void updateGeometries() override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void changeEvent(QEvent* event) override;
+
 private:
+    void dataSetReset();
+    void followDataSetRow(int row);
+    void applyColumnGeometry();
+    void applyRowHeight();
+    void placeFooter();
+    int currentOrFirstVisibleColumn() const;
+
     class Private;
     Private* d;
 };

@@ -5,6 +5,7 @@
 static void initOnce()
 {
     Q_INIT_RESOURCE(dossara);
+    Q_INIT_RESOURCE(icons);
 }
 
 void initDossaraResources()

@@ -78,6 +78,16 @@ public:
             QTest::mouseDClick(m_list->viewport(), Qt::LeftButton, {}, at);
         }
     }
+    // Double-clicks on the direction itself rather than on the title.
+    void doubleClickDirection(const QString& title, int times)
+    {
+        const QPoint at = m_list->visualItemRect(m_list->item(rowOf(title), 1)).center();
+        for (int i = 0; i < times; ++i) {
+            QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(m_list->viewport(), Qt::LeftButton, {}, at);
+        }
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+    }
     void select(const QString& title) { QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {}, centreOf(title)); }
     // Picks the next entry of the direction's drop-down.
     void pickNextDirection(const QString& title)
@@ -201,6 +211,9 @@ TEST_F(SortDialogTest, KeysFollowTheDirectionsInRowOrder)
              list.pickNextDirection("归档日期");
          },
          "f_gddate DESC,"},
+        {"double-clicks on the direction cell",
+         [](SortList& list) { list.doubleClickDirection("档案名称", 2); },
+         "f_name DESC,"},
         {"no directions, no keys", [](SortList&) {}, ""},
     };
     for (const SortCase& c : cases) {

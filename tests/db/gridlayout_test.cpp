@@ -158,9 +158,9 @@ TEST_F(GridLayoutTest, SavedLayoutComesBackWithItsHiddenColumnInPlace)
 
 TEST_F(GridLayoutTest, LoadingTakesTheStoredOrderAndIgnoresRowsWithoutAField)
 {
-    store("TestGrid", "F_name", 0, "名称");
-    store("TestGrid", "", 1, "空字段");
     store("TestGrid", "F_code", 2, "编号");
+    store("TestGrid", "", 1, "空字段");
+    store("TestGrid", "F_name", 0, "名称");
     store("OtherGrid", "F_memo1", 0, "备注");
     data.connection().execute("update cfg_Grid set F_Alignment = 7, F_FooterType = 5, F_Visible = 0 where F_FieldName = 'F_code'");
 
@@ -251,7 +251,7 @@ TEST_F(GridLayoutTest, CustomTitlesComeFromTheSystemValues)
     grid.setColumns({column("F_code", "档案编号"), column("F_ZF1", "字符项一"), column("c.f_zf3", "字符项三"), column("F_SZ2", "数值项二"),
                      column("F_RQ3", "日期项三"), column("F_memo1", "备注")});
 
-    data.customTitles(&grid);
+    dmData->customTitles(&grid);
 
     QStringList titles;
     for (int i = 0; i < grid.gridColumnCount(); ++i)

@@ -61,6 +61,9 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), d(new Private)
 
 DataGrid::~DataGrid()
 {
+    // The title row and the model outlive the private part; they must not call back into it.
+    d->header->disconnect(this);
+    d->model->disconnect(this);
     delete d;
 }
 

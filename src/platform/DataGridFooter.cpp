@@ -13,7 +13,6 @@ constexpr int kTextPadding = 3;
 
 DataGridFooter::DataGridFooter(QTableView* grid, const DataGridModel* model) : QWidget(grid), m_grid(grid), m_model(model)
 {
-    setAutoFillBackground(false);
     auto repaint = [this] { update(); };
     connect(model, &DataGridModel::footerChanged, this, repaint);
     connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this, repaint);

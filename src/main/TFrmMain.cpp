@@ -78,7 +78,11 @@ TFrmMain::TFrmMain(TdmData& data, QWidget* parent)
       m_grid(new DataGrid(this)),
       m_count(new QLabel(countText(0), this)),
       m_detail(new DetailArea(m_actions, this)),
-      m_status(new MainStatusBar(this))
+      m_status(new MainStatusBar(this)),
+      m_commands(data,
+                 ArchiveListView{m_archives, m_grid, [this] { queryArchiveList(); },
+                                 [this](const QString& text) { setStatusPanelText(2, text); }},
+                 this)
 {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(AppTexts::kProductName + AppTexts::kVersion);
@@ -89,6 +93,7 @@ TFrmMain::TFrmMain(TdmData& data, QWidget* parent)
         menu->setFont(font());
     connectBrowsing();
     connectCommands();
+    connectArchiveCommands();
     connectViewAndHelp();
     new MainKeys(this, m_actions);
     m_detail->fillKinds();
@@ -221,6 +226,27 @@ void TFrmMain::connectCommands()
     on("tbRelogin", &TFrmMain::changeOperatorAndRequery);
     for (const char* closing : {"MenuExit", "tbClose"})
         connect(m_actions[QString::fromLatin1(closing)], &QAction::triggered, this, &QWidget::close);
+}
+
+void TFrmMain::connectArchiveCommands()
+{
+    const std::pair<const char*, void (ArchiveCommands::*)()> commands[] = {
+        {"Action201", &ArchiveCommands::newArchive},
+        {"Action202", &ArchiveCommands::modifyArchive},
+        {"Action207", &ArchiveCommands::copyArchive},
+        {"Action203", &ArchiveCommands::deleteArchive},
+        {"Action210", &ArchiveCommands::changeClassification},
+        {"Action211", &ArchiveCommands::changeDepartment},
+    };
+    for (const auto& [name, command] : commands)
+        connect(m_actions[QString::fromLatin1(name)], &QAction::triggered, this, [this, command = command] { (m_commands.*command)(); });
+    on("tbSH", &TFrmMain::approveArchive);
+}
+
+void TFrmMain::approveArchive()
+{
+    if (const std::optional<ApprovalOutcome> outcome = m_commands.approve())
+        m_actions[QStringLiteral("tbSH")]->setText(outcome->caption);
 }
 
 void TFrmMain::connectViewAndHelp()

@@ -2,6 +2,7 @@
 
 #include "admin/SessionHost.h"
 #include "db/Query.h"
+#include "main/ArchiveCommands.h"
 #include "main/ArchiveListStatement.h"
 #include "main/MainActions.h"
 
@@ -66,6 +67,8 @@ private:
     void placeOnScreen();
     void connectBrowsing();
     void connectCommands();
+    void connectArchiveCommands();
+    void approveArchive();
     void connectViewAndHelp();
     void on(const char* actionName, void (TFrmMain::*handler)());
     void firstShow();
@@ -103,6 +106,7 @@ private:
     QLabel* m_count;
     DetailArea* m_detail;
     MainStatusBar* m_status;
+    ArchiveCommands m_commands;
     bool m_shown = false;
     int m_backupFrequency = 0;
 };

@@ -12,7 +12,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDialog>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -104,6 +106,17 @@ protected:
         }
     }
 
+    // From now on every modal dialog that opens (an editor opened by a
+    // command) is cancelled at once, so a test can trigger commands freely.
+    void cancelModalDialogs()
+    {
+        QObject::connect(&m_modalCloser, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        m_modalCloser.start(10);
+    }
+
     QAction* action(const char* name) const { return child<QAction>(name); }
     QLineEdit* searchBox() const { return child<QLineEdit>("edtSearchValue"); }
     QString countLabel() const { return child<QLabel>("lblArchiveCount")->text(); }
@@ -127,4 +140,5 @@ protected:
 
 private:
     qint64 m_mainID = 0;
+    QTimer m_modalCloser;
 };

@@ -149,6 +149,7 @@ TEST_F(ShellTest, ArchiveKeysRunTheirCommandsForAnOperatorWhoHoldsThem)
 {
     addArchive({.code = "1"});
     showWindow();
+    cancelModalDialogs();
     TriggerCounter counter = countArchiveCommands();
     focus(child<DataGrid>("gridArchives"));
     QWidget* grid = QApplication::focusWidget();
@@ -196,6 +197,7 @@ TEST_F(ShellTest, DoubleClickOnTheListRunsModify)
 {
     addArchive({.code = "1"});
     showWindow();
+    cancelModalDialogs();
     TriggerCounter counter = countArchiveCommands();
     auto* grid = child<DataGrid>("gridArchives");
     Q_EMIT grid->rowDoubleClicked(0);

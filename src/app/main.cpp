@@ -57,7 +57,7 @@ int main(int argc, char* argv[])
     auto* splash = new TfrmSplash;
     splash->show();
     splash->repaint();
-    QApplication::setApplicationDisplayName(AppTexts::kApplicationTitle);
+    QApplication::setApplicationName(AppTexts::kApplicationTitle); // not the display name, which desktops append to every window title
 
     TdmData data;
     if (!arguments.dataFolder.isEmpty())

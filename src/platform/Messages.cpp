@@ -8,8 +8,8 @@ int BoxMessageResponder::show(const QString& text, int kind)
 {
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QString title = QApplication::applicationDisplayName().isEmpty()
-        ? QStringLiteral("提示") : QApplication::applicationDisplayName();
+    const QString title = QApplication::applicationName().isEmpty()
+        ? QStringLiteral("提示") : QApplication::applicationName();
     QWidget* parent = QApplication::activeWindow();
     switch (kind) {
     case MessQuestion: {

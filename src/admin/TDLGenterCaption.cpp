@@ -1,4 +1,5 @@
 #include "admin/TDLGenterCaption.h"
+#include "platform/DialogButtons.h"
 
 #include "platform/Messages.h"
 #include "platform/WindowPlacement.h"
@@ -16,26 +17,17 @@ TDLGenterCaption::TDLGenterCaption(const QString& title, const QString& name, QW
     m_name->setObjectName(QStringLiteral("edName"));
     m_name->selectAll();
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &TDLGenterCaption::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const DialogButtons buttons = makeDialogButtons(this);
+    connect(buttons.ok, &QPushButton::clicked, this, &TDLGenterCaption::confirm);
+    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* label = new QLabel(title, this);
     label->setObjectName(QStringLiteral("lblTitle"));
     label->setBuddy(m_name);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(m_name);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     setMinimumWidth(340);
 }
 

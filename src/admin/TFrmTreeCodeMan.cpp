@@ -1,4 +1,5 @@
 #include "admin/TFrmTreeCodeMan.h"
+#include "platform/DialogButtons.h"
 
 #include "admin/TDLGenterCaption.h"
 #include "db/DataModule.h"
@@ -176,19 +177,11 @@ QWidget* TFrmTreeCodeMan::buildPickPanel()
 {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("pnlPick"));
-    auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto* ok = new QPushButton(QStringLiteral("确定"), panel);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setAutoDefault(false);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), panel);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &TFrmTreeCodeMan::acceptChoice);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    row->addStretch();
-    row->addWidget(ok);
-    row->addWidget(cancel);
+    const DialogButtons buttons = makeDialogButtons(panel, false);
+    buttons.row->setContentsMargins(0, 0, 0, 0);
+    panel->setLayout(buttons.row);
+    connect(buttons.ok, &QPushButton::clicked, this, &TFrmTreeCodeMan::acceptChoice);
+    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
     panel->setVisible(m_mode == Mode::Pick);
     return panel;
 }

@@ -1,4 +1,5 @@
 #include "main/TDlgSRcaption.h"
+#include "platform/DialogButtons.h"
 
 #include "archive/ClassificationPicker.h"
 #include "archive/DepartmentChoice.h"
@@ -43,23 +44,13 @@ TDlgSRcaption::TDlgSRcaption(TdmData& data, Kind kind, QWidget* parent) : QDialo
     m_pages->setCurrentIndex(kind);
     m_pages->setTabVisible(kind == Department ? 1 : 0, false);
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &TDlgSRcaption::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const DialogButtons buttons = makeDialogButtons(this);
+    connect(buttons.ok, &QPushButton::clicked, this, &TDlgSRcaption::confirm);
+    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(m_pages, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 }
 
 QWidget* TDlgSRcaption::buildDepartmentPage()

@@ -12,7 +12,7 @@ namespace {
 
 enum class CallKind { Engine, Today, DateDiff };
 
-struct FunctionSpec {
+struct FunctionSignature {
     std::string_view name; // lower case
     CallKind kind;
     DialectFunction function; // for CallKind::Engine
@@ -21,11 +21,11 @@ struct FunctionSpec {
     ValueType result;
 };
 
-const FunctionSpec* findFunction(const LowerWord& name)
+const FunctionSignature* findFunction(const LowerWord& name)
 {
     using F = DialectFunction;
     using T = ValueType;
-    static const FunctionSpec specs[] = {
+    static const FunctionSignature signatures[] = {
         {"len", CallKind::Engine, F::Length, 1, 1, T::Number},
         {"instr", CallKind::Engine, F::Position, 2, 2, T::Number},
         {"right", CallKind::Engine, F::Right, 2, 2, T::Text},
@@ -46,9 +46,9 @@ const FunctionSpec* findFunction(const LowerWord& name)
         {"date", CallKind::Today, F::Now, 0, 0, T::Unknown},
         {"datediff", CallKind::DateDiff, F::Now, 3, 3, T::Number},
     };
-    for (const FunctionSpec& spec : specs) {
-        if (name == spec.name)
-            return &spec;
+    for (const FunctionSignature& signature : signatures) {
+        if (name == signature.name)
+            return &signature;
     }
     return nullptr;
 }
@@ -190,13 +190,13 @@ std::vector<SyntaxSpan> splitArguments(const SyntaxSequence& inner, QStringView 
     return arguments;
 }
 
-void checkArgumentCount(const FunctionSpec& spec, QStringView function, size_t count)
+void checkArgumentCount(const FunctionSignature& signature, QStringView function, size_t count)
 {
-    if (count >= static_cast<size_t>(spec.minArguments) && count <= static_cast<size_t>(spec.maxArguments))
+    if (count >= static_cast<size_t>(signature.minArguments) && count <= static_cast<size_t>(signature.maxArguments))
         return;
-    const QString wanted = spec.minArguments == spec.maxArguments
-        ? QString::number(spec.minArguments)
-        : QStringLiteral("%1 到 %2").arg(spec.minArguments).arg(spec.maxArguments);
+    const QString wanted = signature.minArguments == signature.maxArguments
+        ? QString::number(signature.minArguments)
+        : QStringLiteral("%1 到 %2").arg(signature.minArguments).arg(signature.maxArguments);
     fail(QStringLiteral("函数 %1 需要 %2 个参数").arg(function, wanted));
 }
 
@@ -375,17 +375,17 @@ Piece DialectTranslator::group(const SyntaxNode& node) const
 Piece DialectTranslator::call(const SyntaxNode& name, const SyntaxNode& group) const
 {
     const QStringView function = name.token.text;
-    const FunctionSpec* spec = findFunction(LowerWord(function));
-    if (!spec) {
+    const FunctionSignature* signature = findFunction(LowerWord(function));
+    if (!signature) {
         QString text = function.toString();
         text += group.space;
         text += QLatin1Char('(') + sequence(spanOf(group.inner)).text + QLatin1Char(')');
         return rewrittenPiece(name, std::move(text), PieceRole::Operand);
     }
     const std::vector<SyntaxSpan> arguments = splitArguments(group.inner, function);
-    checkArgumentCount(*spec, function, arguments.size());
+    checkArgumentCount(*signature, function, arguments.size());
     QString text;
-    switch (spec->kind) {
+    switch (signature->kind) {
     case CallKind::Today:
         text = today();
         break;
@@ -397,11 +397,11 @@ Piece DialectTranslator::call(const SyntaxNode& name, const SyntaxNode& group) c
         translated.reserve(arguments.size());
         for (const SyntaxSpan& argument : arguments)
             translated.push_back(this->argument(argument));
-        text = m_engine.function(spec->function, translated);
+        text = m_engine.function(signature->function, translated);
         break;
     }
     }
-    return rewrittenPiece(name, std::move(text), PieceRole::Operand, spec->result);
+    return rewrittenPiece(name, std::move(text), PieceRole::Operand, signature->result);
 }
 
 Piece DialectTranslator::symbol(const SyntaxNode& node) const

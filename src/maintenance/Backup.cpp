@@ -78,12 +78,9 @@ void copyOpenDatabase(TdmData& data, const QString& target)
     const QString partial = target + QStringLiteral(".part");
     QFile::remove(partial);
     try {
-        auto* engine = dynamic_cast<SqliteEngine*>(&data.connection().engine());
-        if (!engine)
-            throw DbError(QStringLiteral("unsupported engine"));
         if (!data.connection().isOpen() && !data.connection().reopen())
             throw DbError(QStringLiteral("数据库未打开"));
-        engine->backupTo(partial);
+        data.connection().engine().backupTo(partial);
         checkCopy(partial);
         if (!replaceFile(partial, target))
             throw DbError(QStringLiteral("cannot write ") + target);

@@ -32,7 +32,7 @@ const QString kRootNotChosen = QStringLiteral("不能选择根节点！");
 const QString kRootNotDeleted = QStringLiteral("不能删除根节点！");
 const QString kLevelFull = QStringLiteral("这一级的分类编号已用到999，不能再增加分类！");
 const QString kHasChildren = QStringLiteral("此节点包含有子节点，真的要删除所有的子节点吗？");
-const QString kLoadFailed = QStringLiteral("操作失败，请检查数据连接... ");
+const QString& kLoadFailed = DataMessages::kOperationFailed;
 
 // The pictures of the classification tree: the root; a first-level category
 // with children; any other category; any other category while selected.

@@ -8,7 +8,7 @@
 namespace {
 
 const QString kRootPath = QStringLiteral("\\\\");
-const QString kOperationFailed = QStringLiteral("操作失败，请检查数据连接... ");
+using DataMessages::kOperationFailed;
 const QString kConnectionFailed = QStringLiteral("数据连接失败，请与作者联系... ");
 
 enum NextCodeMode { NextSibling = 1, NextChild = 2 };

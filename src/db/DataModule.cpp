@@ -19,9 +19,9 @@
 TdmData* dmData = nullptr;
 
 namespace {
-const QString kOperationFailed = QStringLiteral("操作失败，请检查数据连接... ");
-const QString kDeleteFailed = QStringLiteral("删除操作失败，请检查数据连接... ");
-const QString kOpenFailed = QStringLiteral("打开操作失败，请检查数据连接... ");
+using DataMessages::kDeleteFailed;
+using DataMessages::kOpenFailed;
+using DataMessages::kOperationFailed;
 }
 
 TdmData::TdmData(const QString& settingsFile, QObject* parent)

@@ -8,6 +8,14 @@
 
 #include <memory>
 
+// The failure messages of the shared routines (kind 3), also shown by the
+// windows that report a failing statement of their own the same way.
+namespace DataMessages {
+inline const QString kOperationFailed = QStringLiteral("操作失败，请检查数据连接... ");
+inline const QString kDeleteFailed = QStringLiteral("删除操作失败，请检查数据连接... ");
+inline const QString kOpenFailed = QStringLiteral("打开操作失败，请检查数据连接... ");
+}
+
 class DataGrid;
 class IniSettings;
 class Query;

@@ -15,7 +15,7 @@ namespace GridLayout {
 
 namespace {
 
-const QString kOperationFailed = QStringLiteral("操作失败，请检查数据连接... ");
+using DataMessages::kOperationFailed;
 
 const QStringList kLayoutFields = {
     QStringLiteral("F_FieldName"), QStringLiteral("F_Caption"), QStringLiteral("F_Width"),
